@@ -28,11 +28,9 @@ UnitObject* LiveObject(const UnitDescription* unit) {
 
 // The unit a property operation names; reports a window id of no description.
 UnitDescription& UnitForProperty(WindowRef ref) {
-  FormDescription* form = FindFormDescription(ref.windowId);
-  if (!form) ReportRuntimeError(kNoSuchWindow, 0);
-  int index = FindUnitIndex(*form, ref.unitId);
-  if (index < 0) ReportRuntimeError(kNoSuchWindow, 0);
-  return form->units[static_cast<std::size_t>(index)];
+  UnitDescription* unit = FindUnit(ref);
+  if (!unit) ReportRuntimeError(kNoSuchWindow, 0);
+  return *unit;
 }
 
 // Undoes a load that could not build its window.
