@@ -33,9 +33,8 @@ set_source_files_properties(res/clicker.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/clicker.ico;${CMAKE_BINARY_DIR}/clicker.manifest")
 target_include_directories(clicker PRIVATE ${CMAKE_BINARY_DIR})
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt)
-  add_subdirectory(bench)
-endif()
+add_subdirectory(tests/support)
+add_subdirectory(bench)
 
 if(EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
   set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
@@ -44,4 +43,5 @@ if(EXISTS ${GTEST_SOURCE_DIR}/CMakeLists.txt)
   add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   enable_testing()
   add_subdirectory(tests/e2e)
+  add_subdirectory(tests/win)
 endif()

@@ -9,7 +9,9 @@ template <typename T, auto Close>
 class unique_any {
  public:
   unique_any() = default;
-  explicit unique_any(T handle) : handle_(handle) {}
+  explicit unique_any(T handle) : handle_(handle) {
+    if (handle_) ++live;
+  }
   unique_any(unique_any&& other) noexcept : handle_(other.release()) {}
   unique_any& operator=(unique_any&& other) noexcept {
     reset(other.release());
@@ -21,11 +23,21 @@ class unique_any {
 
   T get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
-  T release() { return std::exchange(handle_, nullptr); }
-  void reset(T handle = nullptr) {
-    if (handle_) Close(handle_);
-    handle_ = handle;
+  T release() {
+    if (handle_) --live;
+    return std::exchange(handle_, nullptr);
   }
+  void reset(T handle = nullptr) {
+    if (handle_) {
+      Close(handle_);
+      --live;
+    }
+    handle_ = handle;
+    if (handle_) ++live;
+  }
+
+  // Handles of this kind owned right now, process-wide: what a leak test counts.
+  static inline int live = 0;
 
  private:
   T handle_ = nullptr;

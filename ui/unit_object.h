@@ -7,8 +7,9 @@
 
 class UnitObject {
  public:
-  UnitObject(WindowRef ref, UnitKind kind) : ref_(ref), kind_(kind) {}
-  virtual ~UnitObject() = default;
+  UnitObject(WindowRef ref, UnitKind kind) : ref_(ref), kind_(kind) { ++liveCount_; }
+  virtual ~UnitObject() { --liveCount_; }
+  static int liveCount() { return liveCount_; }
   UnitObject(const UnitObject&) = delete;
   UnitObject& operator=(const UnitObject&) = delete;
 
@@ -48,6 +49,7 @@ class UnitObject {
   UnitKind kind_;
   int controlId_ = 0;
   WNDPROC original_ = nullptr;  // the system class's procedure, for subclassed controls
+  static inline int liveCount_ = 0;
 };
 
 // The procedure of the layer's own classes and of subclassed controls.

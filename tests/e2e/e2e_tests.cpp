@@ -129,9 +129,11 @@ TEST_F(ClickerTest, HideToTrayKeepsClickingAndTheTrayIconRestores) {
   PumpFor(300);
   EXPECT_EQ(Status(), "运行中");
 
-  // Wine's tray takes X-level clicks only; the first icon's centre is at 10,10 of its window.
-  ASSERT_TRUE(RunUnixCommand(
-      "Z:\\usr\\bin\\xdotool search --name \"Wine System Tray\" mousemove --window %1 10 10 click 1"));
+  // Wine's tray takes X-level clicks only; the first icon's centre is at client point 10,10.
+  POINT icon{10, 10};
+  ClientToScreen(tray, &icon);
+  ASSERT_TRUE(RunUnixCommand("Z:\\usr\\bin\\xdotool mousemove " + std::to_string(icon.x) + " " +
+                             std::to_string(icon.y) + " click 1"));
   observer_->AimAtTarget();
   ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(mouse_) != FALSE; }, 8000));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(tray) || !IsWindowVisible(tray); }, 8000)) << "the icon is removed";
