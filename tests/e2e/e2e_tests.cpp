@@ -42,6 +42,13 @@ class ClickerTest : public testing::Test {
     PumpFor(100);
   }
 
+  // The text of a control once it reads `expected`, or what it reads after
+  // `ms`: the emulated 32-bit program can be slow to get there.
+  static std::string TextOf(HWND form, int id, const std::string& expected, DWORD ms = 15000) {
+    std::string text;
+    PumpUntil([&] { return (text = WindowText(GetDlgItem(form, id))) == expected; }, ms);
+    return text;
+  }
   std::string Status() { return WindowText(GetDlgItem(mouse_, mouse_ids::kStatus)); }
 
   HWND KeyWindow(DWORD waitMs = 10000) { return FindProcessWindow(pid_, "ClickerForm", "", waitMs); }
@@ -189,7 +196,7 @@ TEST_F(ClickerTest, SwitchesToKeyWindowAndBackKeepingTheClickingState) {
   GetWindowRect(keys, &keyRect);
   EXPECT_TRUE(EqualRect(&mouseRect, &keyRect));
   EXPECT_EQ(GetWindowLongPtrA(keys, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-  EXPECT_EQ(WindowText(GetDlgItem(keys, key_ids::kInterval)), "50");
+  EXPECT_EQ(TextOf(keys, key_ids::kInterval, "50"), "50");
   EXPECT_EQ(WindowText(GetDlgItem(keys, key_ids::kKeyBox)), "");
   PressF2();
   EXPECT_EQ(Status(), "运行中") << "F2 toggles behind KeyWindow";
@@ -206,7 +213,7 @@ TEST_F(ClickerTest, SwitchesToKeyWindowAndBackKeepingTheClickingState) {
   HoldKey(VK_SHIFT, false);
   TapKey(VK_SPACE);
   ASSERT_TRUE(WaitGone(keys));
-  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(mouse_) != FALSE; }, 5000));
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(mouse_) != FALSE; }, 15000));
   EXPECT_EQ(Status(), "运行中");
   PumpFor(1000);
   EXPECT_GT(ClicksDuring(1000), 40);
@@ -215,8 +222,23 @@ TEST_F(ClickerTest, SwitchesToKeyWindowAndBackKeepingTheClickingState) {
 
   HWND fresh = SwitchToKeys();
   ASSERT_NE(fresh, nullptr);
-  EXPECT_EQ(WindowText(GetDlgItem(fresh, key_ids::kInterval)), "50") << "a fresh KeyWindow";
+  EXPECT_EQ(TextOf(fresh, key_ids::kInterval, "50"), "50") << "a fresh KeyWindow";
   EXPECT_EQ(WindowText(GetDlgItem(fresh, key_ids::kKeyBox)), "");
+}
+
+TEST_F(ClickerTest, SwitchesBothWaysWithTheMouse) {
+  HWND keys = SwitchToKeys();
+  ASSERT_NE(keys, nullptr);
+  EXPECT_FALSE(IsWindowVisible(mouse_));
+  EXPECT_EQ(TextOf(keys, key_ids::kInterval, "50"), "50");
+  ClickWindow(GetDlgItem(keys, key_ids::kSwitch));
+  observer_->AimAtTarget();
+  ASSERT_TRUE(WaitGone(keys));
+  EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(mouse_) != FALSE; }, 15000));
+  EXPECT_EQ(Status(), "已停止");
+  PressF2();
+  EXPECT_EQ(TextOf(mouse_, mouse_ids::kStatus, "运行中"), "运行中") << "F2 still toggles";
+  EXPECT_GT(ClicksDuring(1000), 40);
 }
 
 TEST_F(ClickerTest, KeyBoxShowsTheReleasedKey) {

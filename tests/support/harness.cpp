@@ -24,7 +24,16 @@ bool ChildProcess::Start(const std::string& commandLine, const char* directory) 
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string line = commandLine;
-  return CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &info) != 0;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory, &startup, &info)) {
+    return false;
+  }
+  // Should the driver itself die, the program it started goes with it.
+  job = CreateJobObjectA(nullptr, nullptr);
+  JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+  limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+  SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+  AssignProcessToJobObject(job, info.hProcess);
+  return true;
 }
 
 DWORD ChildProcess::WaitForExit(DWORD ms) {
@@ -46,6 +55,7 @@ ChildProcess::~ChildProcess() {
   if (info.hProcess && WaitForSingleObject(info.hProcess, 0) != WAIT_FAILED) Kill();
   if (info.hThread) CloseHandle(info.hThread);
   if (info.hProcess) CloseHandle(info.hProcess);
+  if (job) CloseHandle(job);
 }
 
 namespace {

@@ -14,6 +14,7 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms);
 
 struct ChildProcess {
   PROCESS_INFORMATION info{};
+  HANDLE job = nullptr;
   bool Start(const std::string& commandLine, const char* directory = nullptr);
   // Waits for the end; returns the exit code, or STILL_ACTIVE on time-out.
   DWORD WaitForExit(DWORD ms);
