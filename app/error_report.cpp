@@ -9,6 +9,10 @@
 void ReportRuntimeError(const char* message, std::int32_t code) {
   ++EventSuppressionCount;  // never lowered: no handler runs from here on
   std::string text = BuildErrorText(message, code);
+  // A quit already queued (the last window went during a load's pumping) would
+  // close the box before anyone saw it; the process ends after the box anyway.
+  MSG quit;
+  PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   MessageBoxA(nullptr, text.c_str(), "错误", MB_OK | MB_ICONERROR);
   DiscardExitRoutines();
   FinishProgram(-1);

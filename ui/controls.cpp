@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "ui/handles.h"
+
 std::unique_ptr<UnitObject> BuildControl(const UnitDescription& unit, WindowRef ref, ControlPlace place) {
   switch (unit.kind) {
     case UnitKind::Label: return BuildLabel(unit, ref, place);
@@ -22,4 +24,16 @@ bool CreateControlWindow(UnitObject& object, const UnitDescription& unit, const 
   if (systemClass) object.Subclass(hwnd);
   object.SetControlId(place.id);
   return true;
+}
+
+LRESULT SelfPaintedControl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_ERASEBKGND) return 1;  // the paint covers everything
+  if (message != WM_PAINT) return UnitObject::WindowProc(message, wParam, lParam);
+  PaintGuard paint(handle_);
+  RECT client;
+  GetClientRect(handle_, &client);
+  unique_hbrush back(CreateSolidBrush(ResolveColour(backColour_)));
+  FillRect(paint.dc(), &client, back.get());
+  Draw(paint.dc(), client);
+  return 0;
 }

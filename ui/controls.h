@@ -4,6 +4,21 @@
 
 #include "ui/unit_object.h"
 
+// A control of the layer's own class that paints all of itself: the whole
+// client area in its back colour first, then what Draw adds.
+class SelfPaintedControl : public UnitObject {
+ public:
+  SelfPaintedControl(WindowRef ref, UnitKind kind, std::uint32_t backColour)
+      : UnitObject(ref, kind), backColour_(backColour) {}
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  virtual void Draw(HDC dc, const RECT& client) = 0;
+
+ private:
+  std::uint32_t backColour_;
+};
+
 struct ControlPlace {
   HWND parent;
   int id;  // the control identifier the load gives it

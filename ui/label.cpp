@@ -24,10 +24,10 @@ void DrawTextAt(HDC dc, const std::string& text, RECT place, int dx, int dy, COL
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &place, format);
 }
 
-class LabelControl : public UnitObject {
+class LabelControl : public SelfPaintedControl {
  public:
   LabelControl(WindowRef ref, const LabelSettings& settings)
-      : UnitObject(ref, UnitKind::Label), settings_(settings), caption_(settings.caption),
+      : SelfPaintedControl(ref, UnitKind::Label, settings.backColour), settings_(settings), caption_(settings.caption),
         font_(MakeFont(settings.font)) {}
 
   void SetClassProperty(int index, const PropertyValue& value) override {
@@ -42,23 +42,8 @@ class LabelControl : public UnitObject {
     return NewText(index == 8 ? caption_ : std::string());
   }
 
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_ERASEBKGND) return 1;  // the paint fills the whole label
-    if (message == WM_PAINT) {
-      Paint();
-      return 0;
-    }
-    return UnitObject::WindowProc(message, wParam, lParam);
-  }
-
  private:
-  void Paint() {
-    PaintGuard paint(handle_);
-    HDC dc = paint.dc();
-    RECT client;
-    GetClientRect(handle_, &client);
-    unique_hbrush back(CreateSolidBrush(ResolveColour(settings_.backColour)));
-    FillRect(dc, &client, back.get());
+  void Draw(HDC dc, const RECT& client) override {
     if (caption_.empty()) return;
     SelectGuard font(dc, FontOrDefault(font_));
     SetBkMode(dc, TRANSPARENT);

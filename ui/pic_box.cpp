@@ -18,33 +18,19 @@ RECT PictureRect(int mode, SIZE box, SIZE picture) {
   return {x, y, x + w, y + h};
 }
 
-class PicControl : public UnitObject {
+class PicControl : public SelfPaintedControl {
  public:
   PicControl(WindowRef ref, const PicSettings& settings)
-      : UnitObject(ref, UnitKind::PicBox), settings_(settings),
+      : SelfPaintedControl(ref, UnitKind::PicBox, settings.backColour), settings_(settings),
         picture_(IconFromBytes(settings.picture.data, settings.picture.size, 32)) {}
 
   SIZE pictureSize() const { return IconSize(picture_.get()); }
 
-  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_ERASEBKGND) return 1;
-    if (message == WM_PAINT) {
-      Paint();
-      return 0;
-    }
-    return UnitObject::WindowProc(message, wParam, lParam);
-  }
-
  private:
-  void Paint() {
-    PaintGuard paint(handle_);
-    RECT client;
-    GetClientRect(handle_, &client);
-    unique_hbrush back(CreateSolidBrush(ResolveColour(settings_.backColour)));
-    FillRect(paint.dc(), &client, back.get());
+  void Draw(HDC dc, const RECT& client) override {
     if (!picture_) return;
     RECT r = PictureRect(settings_.displayMode, {client.right, client.bottom}, pictureSize());
-    DrawIconEx(paint.dc(), r.left, r.top, picture_.get(), r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
+    DrawIconEx(dc, r.left, r.top, picture_.get(), r.right - r.left, r.bottom - r.top, 0, nullptr, DI_NORMAL);
   }
 
   PicSettings settings_;

@@ -85,6 +85,16 @@ class ClickerTest : public testing::Test {
     return keys;
   }
 
+  // Presses `vk` in KeyWindow's key box; returns the box.
+  static HWND ChooseKey(HWND keys, BYTE vk) {
+    HWND box = GetDlgItem(keys, key_ids::kKeyBox);
+    ClickWindow(box);
+    PumpFor(200);
+    TapKey(vk);
+    PumpFor(200);
+    return box;
+  }
+
   std::unique_ptr<InputObserver> observer_;
   ChildProcess clicker_;
   DWORD pid_ = 0;
@@ -244,11 +254,7 @@ TEST_F(ClickerTest, SwitchesBothWaysWithTheMouse) {
 TEST_F(ClickerTest, KeyBoxShowsTheReleasedKey) {
   HWND keys = SwitchToKeys();
   ASSERT_NE(keys, nullptr);
-  HWND box = GetDlgItem(keys, key_ids::kKeyBox);
-  ClickWindow(box);
-  PumpFor(200);
-  TapKey('A');
-  PumpFor(200);
+  HWND box = ChooseKey(keys, 'A');
   EXPECT_EQ(WindowText(box), "A");
   HoldKey(VK_SHIFT, true);
   TapKey('A');
@@ -268,12 +274,7 @@ TEST_F(ClickerTest, KeyBoxShowsTheReleasedKey) {
 TEST_F(ClickerTest, PressesTheChosenKeyAtTheInterval) {
   HWND keys = SwitchToKeys();
   ASSERT_NE(keys, nullptr);
-  HWND box = GetDlgItem(keys, key_ids::kKeyBox);
-  ClickWindow(box);
-  PumpFor(200);
-  TapKey('A');
-  PumpFor(200);
-  ASSERT_EQ(WindowText(box), "A");
+  ASSERT_EQ(WindowText(ChooseKey(keys, 'A')), "A");
 
   ClickWindow(GetDlgItem(keys, key_ids::kStart));
   PumpFor(300);

@@ -31,6 +31,18 @@ struct Clicker {
   }
   DWORD pid() const { return process.info.dwProcessId; }
   HWND KeyWindow(DWORD ms) { return FindProcessWindow(pid(), "ClickerForm", "", ms); }
+  // Switches to KeyWindow and presses `vk` in its key box.
+  HWND OpenKeyWindow(BYTE vk) {
+    ClickWindow(GetDlgItem(mouse, kMouseSwitch));
+    HWND keys = KeyWindow(10000);
+    if (!keys) return nullptr;
+    PumpFor(500);
+    ClickWindow(GetDlgItem(keys, kKeyBox));
+    PumpFor(200);
+    TapKey(vk);
+    PumpFor(200);
+    return keys;
+  }
   bool Alive() { return WaitForSingleObject(process.info.hProcess, 0) == WAIT_TIMEOUT; }
   SIZE_T WorkingSet() {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -94,7 +106,7 @@ TEST(ReliabilityTest, RandomMessagesNeverCrashTheProgram) {
   observer.AimAtTarget();
   std::mt19937 rng(20261211);
   const int kMessages = 100000;
-  int posted = 0, runs = 0, errorEnds = 0, normalEnds = 0;
+  int posted = 0, runs = 0, errorEnds = 0, quitEnds = 0, normalEnds = 0;
   while (posted < kMessages) {
     Clicker clicker;
     ASSERT_TRUE(clicker.Start());
@@ -127,11 +139,13 @@ TEST(ReliabilityTest, RandomMessagesNeverCrashTheProgram) {
     }
     DWORD code = clicker.process.WaitForExit(posted >= kMessages ? 0 : 10000);
     if (code == STILL_ACTIVE) continue;  // still running at the end: fine
-    EXPECT_EQ(code, 0u) << "ended without the error box, at message " << posted;
-    ++normalEnds;
+    // -1 with no box left to find: the box was up, and a close request posted to
+    // the last window (Alt+F4) ended its modal loop with the program's quit.
+    EXPECT_TRUE(code == 0 || code == 0xFFFFFFFFu) << "exit code " << code << " at message " << posted;
+    ++(code == 0 ? normalEnds : quitEnds);
   }
-  std::printf("[ figures  ] %d messages, %d runs, %d ended by the error box, %d ended normally\n", posted, runs,
-              errorEnds, normalEnds);
+  std::printf("[ figures  ] %d messages, %d runs: %d ended by a dismissed error box, %d by an error box that a "
+              "quit closed, %d normally\n", posted, runs, errorEnds, quitEnds, normalEnds);
 }
 
 double Mib(SIZE_T bytes) { return static_cast<double>(bytes) / (1024.0 * 1024.0); }
@@ -146,31 +160,34 @@ TEST(ReliabilityTest, SoakOfBothModesKeepsTheWorkingSetFlat) {
   observer.AimAtTarget();
   Clicker clicker;
   ASSERT_TRUE(clicker.Start());
-  ClickWindow(GetDlgItem(clicker.mouse, kMouseSwitch));
-  HWND keys = clicker.KeyWindow(10000);
+  // Switch while stopped: running clicks would follow the cursor onto the switch buttons.
+  HWND keys = clicker.OpenKeyWindow(VK_F13);
   ASSERT_NE(keys, nullptr);
-  PumpFor(500);
-  ClickWindow(GetDlgItem(keys, kKeyBox));
-  PumpFor(200);
-  TapKey(VK_F13);
-  PumpFor(200);
-  SetWindowTextA(GetDlgItem(keys, kInterval), "1");
+  const char* interval = std::getenv("CLICKER_SOAK_INTERVAL");
+  SetWindowTextA(GetDlgItem(keys, kInterval), interval ? interval : "1");
   ClickWindow(GetDlgItem(keys, kStart));
   observer.AimAtTarget();
   TapKey(VK_F2);
+  ASSERT_TRUE(PumpUntil([&] { return WindowText(GetDlgItem(clicker.mouse, kStatus)) == "运行中"; }, 5000));
   PumpFor(5000);
   SIZE_T first = clicker.WorkingSet(), peak = first;
   observer.Reset();
   DWORD seconds = SoakSeconds();
+  int presses = 0;
   for (DWORD s = 0; s < seconds; s += 10) {
     PumpFor(10000);
     peak = std::max(peak, clicker.WorkingSet());
+    presses += observer.KeyPresses(VK_F13);
     observer.keys.clear();  // the hook's record would grow with the presses
   }
   SIZE_T last = clicker.WorkingSet();
   int clicks = observer.downs;
-  std::printf("[ figures  ] soak %lus: %d clicks, working set %.2f MiB at start, %.2f peak, %.2f at end\n",
-              seconds, clicks, Mib(first), Mib(peak), Mib(last));
+  std::printf("[ figures  ] soak %lus: %d clicks, %d key presses, working set %.2f MiB at start, %.2f peak, "
+              "%.2f at end\n", seconds, clicks, presses, Mib(first), Mib(peak), Mib(last));
+  // Under Wine a 1 ms timer is served whenever it is due, so the 10 ms click
+  // timer of the same thread starves (both run at 100 a second with 10 ms);
+  // the clicks are reported, not required.
+  EXPECT_GT(presses, static_cast<int>(seconds) * 40) << "pressing ran throughout";
   EXPECT_LT(Mib(last) - Mib(first), 2.0) << "the working set grew";
   TapKey(VK_F2);
   ClickWindow(GetDlgItem(keys, kStop));
@@ -205,15 +222,12 @@ TEST(ReliabilityTest, HostileIntervalTextsGiveWhatTheConversionSays) {
   observer.AimAtTarget();
   Clicker clicker;
   ASSERT_TRUE(clicker.Start());
-  ClickWindow(GetDlgItem(clicker.mouse, kMouseSwitch));
-  HWND keys = clicker.KeyWindow(10000);
+  HWND keys = clicker.OpenKeyWindow(VK_F13);
   ASSERT_NE(keys, nullptr);
-  PumpFor(500);
   HWND box = GetDlgItem(keys, kKeyBox);
-  ClickWindow(box);
-  PumpFor(200);
   // Odd keys into the key box: each leaves its own one-byte text.
-  for (BYTE vk : {BYTE{VK_F24}, BYTE{VK_OEM_102}, BYTE{VK_APPS}, BYTE{VK_NUMLOCK}, BYTE{VK_DIVIDE}, BYTE{0xE5}}) {
+  // (Not the menu key: the edit box would open its context menu and keep the keys.)
+  for (BYTE vk : {BYTE{VK_F24}, BYTE{VK_OEM_102}, BYTE{VK_NUMLOCK}, BYTE{VK_DIVIDE}, BYTE{0xE5}, BYTE{VK_OEM_3}}) {
     TapKey(vk);
     PumpFor(100);
   }

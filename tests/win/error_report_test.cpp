@@ -55,6 +55,7 @@ std::vector<ChildCase> Cases() {
       {"handle-after-destroy", BuildErrorText("指定窗口或窗口组件不存在或尚未载入", 0)},
       {"unknown-window", BuildErrorText("未载入欲访问窗口组件所在的窗口", 0)},
       {"class-property-unloaded", BuildErrorText("指定窗口尚未载入", 0)},
+      {"quit-pending", BuildErrorText("载入启动窗口失败", 0)},  // the box stays although a quit was queued
   };
 #ifndef _WIN64
   cases.push_back({"unbalanced", BuildErrorText("调用DLL命令后发现堆栈错误", 6)});
@@ -77,6 +78,10 @@ int RunChildScenario(const std::string& name) {
   RegisterExitRoutine(WriteMarker);
   if (name == "message") ReportRuntimeError("载入启动窗口失败", 0);
   if (name == "empty") ReportRuntimeError("", 0);
+  if (name == "quit-pending") {
+    PostQuitMessage(0);
+    ReportRuntimeError("载入启动窗口失败", 0);
+  }
   if (name == "missing-export" || name == "missing-any") {
     BoundFunctionTable table = {{name == "missing-export" ? "user32.dll" : "", "NoSuchFunction"}};
     ResolveBoundFunction(table, 0);
