@@ -98,12 +98,18 @@ Figures MeasureBaseline(InputObserver& observer, const std::string& baseline) {
   Launch(idle, "\"" + baseline + "\" --idle", f.startupMs);
   f.idleCpuMs = IdleCpuMs(idle.info.hProcess);
   idle.Kill();
-  ChildProcess clicking;
-  double ignored;
-  Launch(clicking, "\"" + baseline + "\"", ignored);
-  MeasureClicks(observer, clicking.info.hProcess, f);
-  f.peakWorkingSetKb = PeakWorkingSetKb(clicking.info.hProcess);
-  clicking.Kill();
+  // Some launches of the baseline in this Wine session deliver no click at all
+  // (not understood); such a run is repeated and counted.
+  for (int attempt = 1; attempt <= 3; ++attempt) {
+    ChildProcess clicking;
+    double ignored;
+    Launch(clicking, "\"" + baseline + "\"", ignored);
+    MeasureClicks(observer, clicking.info.hProcess, f);
+    f.peakWorkingSetKb = PeakWorkingSetKb(clicking.info.hProcess);
+    clicking.Kill();
+    if (f.clicksPerSecond > 0) break;
+    std::printf("baseline run %d: no click arrived, run again\n", attempt);
+  }
   return f;
 }
 
@@ -169,9 +175,9 @@ int main(int argc, char** argv) {
     if (arg.rfind("--clicker=", 0) == 0) clicker = arg.substr(10);
   }
   InputObserver observer;
-  Figures base = MeasureBaseline(observer, baseline);
   std::vector<double> keys;
   Figures mine = MeasureClicker(observer, clicker, keys);
+  Figures base = MeasureBaseline(observer, baseline);
 
   std::printf("subject: %s\n\n", clicker.c_str());
   std::printf("| %-38s | %10s | %10s | %6s | unit\n", "figure", "clicker", "baseline", "ratio");
