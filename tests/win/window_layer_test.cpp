@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/heap.h"
+#include "app/runtime.h"
 #include "res/form_ids.h"
 #include "tests/support/harness.h"
 #include "tests/win/test_forms.h"
@@ -170,6 +171,45 @@ TEST_F(WindowLayerTest, EventsAreDroppedWhileSuppressed) {
   EXPECT_TRUE(EventLog().empty());
   SendMessageA(GetWindowHandle(kTestButton), BM_CLICK, 0, 0);
   EXPECT_EQ(EventLog().size(), 1u);
+}
+
+TEST_F(WindowLayerTest, NoQuitIsPostedBeforeTheLoopHasStarted) {
+  Load();
+  DestroyWindow(GetWindowHandle(kTestWindow));
+  ASSERT_FALSE(AnyWindowLoaded());
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) << "the end rule waits for the loop";
+}
+
+TEST(RuntimeTest, StartUpMovesToTheExecutablesDirectory) {
+  SetCurrentDirectoryA("C:\\");
+  InitRuntimeWith({TestForm()}, TestHandlers());
+  char current[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, current);
+  EXPECT_STREQ(current, ProgramDirectory().c_str());
+  EXPECT_EQ(ExecutableDirectory(), ProgramDirectory());
+  EXPECT_TRUE(IsWindow(HiddenOwnerWindow()));
+}
+
+TEST(RuntimeTest, SplittingThePathSkipsTrailBytes) {
+  // 0x95 0x5C is one double-byte character whose trail byte is a backslash.
+  EXPECT_EQ(SplitModulePath("C:\\dir\x95\\name.exe"), (std::pair<std::string, std::string>{"C:", "dir\x95\\name.exe"}));
+  EXPECT_EQ(SplitModulePath("C:\\a\\b.exe"), (std::pair<std::string, std::string>{"C:\\a", "b.exe"}));
+  EXPECT_EQ(SplitModulePath("b.exe"), (std::pair<std::string, std::string>{"", "b.exe"}));
+}
+
+TEST(RuntimeTest, AnExitRoutineIsListedOnce) {
+  static int runs = 0;
+  runs = 0;
+  DiscardExitRoutines();
+  RegisterExitRoutine([] { ++runs; });
+  ExitRoutine counted = [] { runs += 10; };
+  RegisterExitRoutine(counted);
+  RegisterExitRoutine(counted);
+  FinishProgram(0);
+  EXPECT_EQ(runs, 11);
+  InitRuntimeWith({TestForm()}, TestHandlers());  // the runtime again for the tests after
+  --EventSuppressionCount;                        // FinishProgram raised it for good
 }
 
 TEST_F(WindowLayerTest, AWindowIdOfNoDescriptionDoesNotLoad) {
