@@ -48,7 +48,6 @@ using unique_hbrush = unique_any<HBRUSH, &::DeleteObject>;
 using unique_hbitmap = unique_any<HBITMAP, &::DeleteObject>;
 using unique_hicon = unique_any<HICON, &::DestroyIcon>;
 using unique_hwnd = unique_any<HWND, &::DestroyWindow>;
-using unique_hmodule = unique_any<HMODULE, &::FreeLibrary>;
 using unique_hfile = unique_any<HANDLE, &::CloseHandle>;
 
 // BeginPaint / EndPaint around a WM_PAINT.
