@@ -155,16 +155,23 @@ DWORD SoakSeconds() {
   return value ? static_cast<DWORD>(std::atoi(value)) : 180;
 }
 
-TEST(ReliabilityTest, SoakOfBothModesKeepsTheWorkingSetFlat) {
+// The program started and switched to KeyWindow (while stopped: running clicks
+// would follow the cursor onto the switch buttons), with F13 as the chosen key.
+class KeyPresserTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    observer.AimAtTarget();
+    ASSERT_TRUE(clicker.Start());
+    keys = clicker.OpenKeyWindow(VK_F13);
+    ASSERT_NE(keys, nullptr);
+  }
   InputObserver observer;
-  observer.AimAtTarget();
   Clicker clicker;
-  ASSERT_TRUE(clicker.Start());
-  // Switch while stopped: running clicks would follow the cursor onto the switch buttons.
-  HWND keys = clicker.OpenKeyWindow(VK_F13);
-  ASSERT_NE(keys, nullptr);
-  const char* interval = std::getenv("CLICKER_SOAK_INTERVAL");
-  SetWindowTextA(GetDlgItem(keys, kInterval), interval ? interval : "1");
+  HWND keys = nullptr;
+};
+
+TEST_F(KeyPresserTest, SoakOfBothModesKeepsTheWorkingSetFlat) {
+  SetWindowTextA(GetDlgItem(keys, kInterval), "1");
   ClickWindow(GetDlgItem(keys, kStart));
   observer.AimAtTarget();
   TapKey(VK_F2);
@@ -216,13 +223,7 @@ TEST(ReliabilityTest, FiveHundredSwitchesLeaveNothingBehind) {
   EXPECT_EQ(WindowText(GetDlgItem(clicker.mouse, kStatus)), "已停止");
 }
 
-TEST(ReliabilityTest, HostileIntervalTextsGiveWhatTheConversionSays) {
-  InputObserver observer;
-  observer.AimAtTarget();
-  Clicker clicker;
-  ASSERT_TRUE(clicker.Start());
-  HWND keys = clicker.OpenKeyWindow(VK_F13);
-  ASSERT_NE(keys, nullptr);
+TEST_F(KeyPresserTest, HostileIntervalTextsGiveWhatTheConversionSays) {
   HWND box = GetDlgItem(keys, kKeyBox);
   // Odd keys into the key box: each leaves its own one-byte text.
   // (Not the menu key: the edit box would open its context menu and keep the keys.)
