@@ -342,12 +342,13 @@ TEST_F(ClickerTest, PressesTheChosenKeyAtTheInterval) {
   PumpFor(800);
   EXPECT_EQ(observer_->KeyPresses('A'), 0) << "停止模拟 stops";
 
-  SetWindowTextA(GetDlgItem(keys, key_ids::kInterval), "50");
+  // Slow ticks first, so that no press is on its way when the box is cleared.
+  SetWindowTextA(GetDlgItem(keys, key_ids::kInterval), "1000");
   ClickWindow(GetDlgItem(keys, key_ids::kStart));
-  PumpFor(500);
+  PumpFor(1500);
   SetWindowTextA(GetDlgItem(keys, key_ids::kInterval), "");
   observer_->Reset();
-  PumpFor(800);
+  PumpFor(2500);
   EXPECT_EQ(observer_->KeyPresses('A'), 1) << "clearing the interval stops after one last press";
   for (const KeyEventRecord& k : observer_->keys) EXPECT_EQ(k.vk, DWORD{'A'});
 }
